@@ -1,0 +1,6 @@
+#include "runtime/errors.h"
+
+void RuntimeInit() {
+  SysInitStdIO();
+  InOutRes = 0;
+}

@@ -1,0 +1,4 @@
+#include "textio/textrec.h"
+
+TextRec Input, Output, ErrOutput, StdOut, StdErr;
+uint16_t InOutRes;
