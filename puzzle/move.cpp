@@ -12,9 +12,9 @@ static inline int16_t Decrement(int16_t N) {
   return static_cast<int16_t>(wide);
 }
 
-// One real activation per level: the error report's backtrace shows them.
-__attribute__((noinline)) void MOVE(int16_t N, char A, char B, char C) {
-  if (N != 1) MOVE(Decrement(N), A, C, B);
+// "Move N from A to B", seven operations each checked at once. Inline, so
+// that the error address of a failed check lies in MOVE itself.
+__attribute__((always_inline)) static inline void WriteMoveLine(int16_t N, char A, char B) {
   WriteString(Output, "Move ");
   IOCheck();
   WriteInteger(Output, N);
@@ -29,7 +29,17 @@ __attribute__((noinline)) void MOVE(int16_t N, char A, char B, char C) {
   IOCheck();
   WriteLineEnd(Output);
   IOCheck();
-  if (N != 1) MOVE(Decrement(N), C, B, A);
+}
+
+// One real activation per level: the error report's backtrace shows them.
+__attribute__((noinline)) void MOVE(int16_t N, char A, char B, char C) {
+  if (N == 1) {
+    WriteMoveLine(1, A, B);
+    return;
+  }
+  MOVE(Decrement(N), A, C, B);
+  WriteMoveLine(N, A, B);
+  MOVE(Decrement(N), C, B, A);
 }
 
 }  // namespace program

@@ -1,7 +1,6 @@
 #include "textio/output.h"
 
-void WriteInteger(TextRec &t, int32_t value) {
-  if (InOutRes != 0) return;
+void WriteIntegerText(TextRec &t, int32_t value) {
   const ShortString text = Int_Str(value);
   WriteBuffer(t, text.Chars, text.Length);
 }
