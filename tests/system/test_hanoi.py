@@ -1,6 +1,9 @@
 """The built program over real pipes, files and a pseudo-terminal."""
 
+import functools
+import hashlib
 import os
+import re
 import resource
 import subprocess
 import tempfile
@@ -53,6 +56,44 @@ class Solutions(unittest.TestCase):
             proc.wait(timeout=0.5)
         out, err = proc.communicate(b"\n", timeout=60)
         self.assertEqual((proc.returncode, out, err), (0, PROMPT + moves(2), b""))
+
+
+@functools.lru_cache(maxsize=None)
+def _block(n, a, b, c):
+    return moves(n, a, b, c)
+
+
+def _feed(digest, n, a="A", b="B", c="C"):
+    """Feeds the move lines for n discs to a digest; the lower levels come
+    from a cache, so that a million lines take a moment, not minutes."""
+    if n <= 12:
+        digest.update(_block(n, a, b, c))
+        return
+    _feed(digest, n - 1, a, c, b)
+    digest.update(f"Move {n} from {a} to {b}\r\n".encode())
+    _feed(digest, n - 1, c, b, a)
+
+
+class LargeCounts(unittest.TestCase):
+    def test_twenty_discs_byte_for_byte(self):
+        status, out, err = run(data=b"20\n\n", stdout="file")
+        self.assertEqual((status, err), (0, b""))
+        expected = hashlib.sha256(PROMPT)
+        _feed(expected, 20)
+        self.assertEqual(out.count(b"\n"), 2 ** 20 - 1)
+        self.assertEqual(hashlib.sha256(out).hexdigest(), expected.hexdigest())
+
+    def test_write_sizes_to_a_file(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            log = os.path.join(tmp, "log")
+            status, out, err = run("strace", b"12\n\n", stdout="file",
+                                   args=("-e", "trace=write", "-e", "signal=none", "-qq",
+                                         "-o", log, HANOI))
+            sizes = [int(m) for m in re.findall(r"^write\(1, .*\) = (\d+)$", open(log).read(), re.M)]
+        self.assertEqual(status, 0)
+        self.assertEqual(sum(sizes), len(out))
+        self.assertEqual(len(sizes), (len(out) + 255) // 256)
+        self.assertEqual(set(sizes[:-1]), {256})
 
 
 class Reports(unittest.TestCase):
