@@ -13,7 +13,9 @@
 #include "textio/short_string.h"
 #include "textio/textrec.h"
 
-void WriteBuffer(TextRec &t, const void *bytes, int32_t count);
+// Cold: reached about once per buffer's worth of text, so the fast paths
+// that call them are laid out straight, without jumps around them.
+[[gnu::cold]] void WriteBuffer(TextRec &t, const void *bytes, int32_t count);
 void FileWriteFunc(TextRec &t);
 int32_t Do_Write(THandle handle, const void *bytes, int32_t count);
 
@@ -21,7 +23,7 @@ ShortString Int_Str(int32_t value);
 ShortString Int_Str(uint32_t value);
 // The general number paths, out of line so that a caller's frame does not
 // carry their text.
-void WriteIntegerText(TextRec &t, int32_t value);
+[[gnu::cold]] void WriteIntegerText(TextRec &t, int32_t value);
 void WriteUnsigned(TextRec &t, uint32_t value);
 
 // Whether `count` more bytes fit in the buffer. BufferPos lies in 0..256;
