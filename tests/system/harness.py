@@ -79,6 +79,11 @@ def parse_report(text):
     return int(m.group(1)), int(m.group(2), 16), trace, text[:m.start()]
 
 
+def read_text(path):
+    with open(path, encoding="latin-1") as f:
+        return f.read()
+
+
 def unweave(out, prompt=b"input n: "):
     """The output in the order it was written. To a file, a report longer
     than a buffer sends its first blocks before the prompt that the

@@ -1,15 +1,18 @@
 """The built program over real pipes, files and a pseudo-terminal."""
 
+import fcntl
 import functools
 import hashlib
 import os
 import re
 import resource
+import signal
 import subprocess
 import tempfile
+import time
 import unittest
 
-from harness import HANOI, Terminal, moves, parse_report, routine_at, run
+from harness import HANOI, Terminal, moves, parse_report, read_text, routine_at, run
 
 PROMPT = b"input n: "
 MAIN, MOVE, START = "program::main()", "program::MOVE(short, char, char, char)", "main"
@@ -89,7 +92,7 @@ class LargeCounts(unittest.TestCase):
             status, out, err = run("strace", b"12\n\n", stdout="file",
                                    args=("-e", "trace=write", "-e", "signal=none", "-qq",
                                          "-o", log, HANOI))
-            sizes = [int(m) for m in re.findall(r"^write\(1, .*\) = (\d+)$", open(log).read(), re.M)]
+            sizes = [int(m) for m in re.findall(r"^write\(1, .*\) = (\d+)$", read_text(log), re.M)]
         self.assertEqual(status, 0)
         self.assertEqual(sum(sizes), len(out))
         self.assertEqual(len(sizes), (len(out) + 255) // 256)
@@ -156,6 +159,23 @@ class Terminals(unittest.TestCase):
         self.assertEqual(len(trace), 9)
         self.assertEqual(len(set(trace)), 1)
 
+    def test_stopped_and_continued_at_the_prompt(self):
+        term = Terminal()
+        term.read_until(lambda o: o == PROMPT)
+        term.proc.send_signal(signal.SIGSTOP)
+        time.sleep(0.2)
+        term.proc.send_signal(signal.SIGCONT)
+        self.assertTrue(term.quiet_for(0.2))
+        term.send(b"2\r\r")
+        self.assertEqual(term.finish(), (0, PROMPT + moves(2), b""))
+
+    def test_interrupted_at_the_prompt(self):
+        # No handler: the default action ends it at once, with no report.
+        term = Terminal()
+        term.read_until(lambda o: o == PROMPT)
+        term.proc.send_signal(signal.SIGINT)
+        self.assertEqual(term.finish(), (-signal.SIGINT, PROMPT, b""))
+
     def test_letters_on_a_terminal(self):
         term = Terminal()
         term.read_until(lambda o: o == PROMPT)
@@ -174,6 +194,37 @@ class HostileEnvironments(unittest.TestCase):
                 got, address, trace, before = parse_report(out)
                 self.assertEqual((got, before), (number, PROMPT))
                 self.assertEqual(routine_at(HANOI, address), "program::main()")
+
+    def test_closed_standard_output(self):
+        # Nothing can be written: a normal run ends with 101 for its lost
+        # output, an error run with its own number.
+        for data, number in [(b"3\n\n", 101), (b"abc\n", 106), (b"0\n", 201)]:
+            with self.subTest(data=data):
+                self.assertEqual(run(data=data, close=(1,)), (number, b"", b""))
+
+    def test_non_blocking_pipes(self):
+        # Descriptors left non-blocking by the parent: the program waits for
+        # input that comes late, and for a reader that is slow.
+        def nonblocking():
+            for fd in (0, 1):
+                fcntl.fcntl(fd, fcntl.F_SETFL, fcntl.fcntl(fd, fcntl.F_GETFL) | os.O_NONBLOCK)
+
+        proc = subprocess.Popen([HANOI], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                stderr=subprocess.PIPE, preexec_fn=nonblocking)
+        time.sleep(0.3)
+        proc.stdin.write(b"12\n")
+        proc.stdin.flush()
+        time.sleep(0.3)  # by now the pipe is full and the program waits
+        out = b""
+        while len(out) < 80000:  # all but the last part-block, held to the end
+            out += os.read(proc.stdout.fileno(), 4096)
+        proc.stdin.write(b"\n")
+        proc.stdin.close()
+        out += proc.stdout.read()
+        self.assertEqual((proc.wait(timeout=60), out, proc.stderr.read()),
+                         (0, PROMPT + moves(12), b""))
+        proc.stdout.close()
+        proc.stderr.close()
 
     def test_standard_output_on_a_full_device(self):
         self.assertEqual(run(data=b"3\n\n", stdout="/dev/full")[::2], (101, b""))
@@ -209,6 +260,19 @@ class HostileEnvironments(unittest.TestCase):
             with self.subTest(kib=kib):
                 self.assertEqual(run(data=b"0\n", stdout="file",
                                      limits=[(resource.RLIMIT_STACK, kib * 1024)]), reference)
+
+
+class UnderValgrind(unittest.TestCase):
+    def test_no_memory_errors_and_no_heap(self):
+        for data, number in [(b"3\n\n", 0), (b"abc\n", 106), (b"0\n", 201), (b"$FFFF\n", 201)]:
+            with self.subTest(data=data), tempfile.TemporaryDirectory() as tmp:
+                log = os.path.join(tmp, "log")
+                got = run("valgrind", data, args=("--log-file=" + log, "--error-exitcode=99", HANOI))
+                self.assertEqual(got, run(data=data))
+                self.assertEqual(got[0], number)
+                text = read_text(log)
+                self.assertIn("ERROR SUMMARY: 0 errors", text)
+                self.assertIn("total heap usage: 0 allocs", text)
 
 
 if __name__ == "__main__":

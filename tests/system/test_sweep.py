@@ -6,7 +6,7 @@ import os
 import tempfile
 import unittest
 
-from harness import HANOI_INJECT, Terminal, parse_report, run, unweave
+from harness import HANOI_INJECT, Terminal, parse_report, read_text, run, unweave
 
 PROMPT = b"input n: "
 
@@ -34,7 +34,7 @@ def attempt(console, data, inject=""):
         else:
             status, out, err = run(HANOI_INJECT, data, stdout="file", env=env)
         writes, reads, exit_status = [], [], None
-        for line in open(log).read().splitlines():
+        for line in read_text(log).splitlines():
             kind, *fields = line.split(" ")
             if kind == "W":
                 handle, ok, done, data_hex = fields if len(fields) == 4 else (*fields, "")
