@@ -15,8 +15,10 @@ void AbandonFrameWalk() { siglongjmp(WalkEscape, 1); }
 
 // Each record's line is written before the limits are tested, so the
 // outermost record (whose caller is null) still gets its line. Records
-// must lie ever higher up the stack, which also ends a looping chain.
-static void WalkFrames(TextRec &t, const FrameRecord *frame, bool device) {
+// must lie ever higher up the stack, which also ends a looping chain. The
+// records are other routines' and may be anything: the address checker
+// is not asked about them, a fault while reading one ends the walk.
+__attribute__((no_sanitize("address"))) static void WalkFrames(TextRec &t, const FrameRecord *frame, bool device) {
   for (int32_t count = 0;;) {
     void *returnAddress = frame->ReturnAddress;
     const FrameRecord *caller = frame->Caller;

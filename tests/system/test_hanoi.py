@@ -262,6 +262,8 @@ class HostileEnvironments(unittest.TestCase):
                                      limits=[(resource.RLIMIT_STACK, kib * 1024)]), reference)
 
 
+@unittest.skipIf(os.environ.get("HANOI_SANITIZED") == "1",
+                 "the sanitizers and valgrind cannot watch one program together")
 class UnderValgrind(unittest.TestCase):
     def test_no_memory_errors_and_no_heap(self):
         for data, number in [(b"3\n\n", 0), (b"abc\n", 106), (b"0\n", 201), (b"$FFFF\n", 201)]:
