@@ -89,10 +89,10 @@ __attribute__((constructor)) void Install() {
   Real = Platform;
   if (const char *log = getenv("HANOI_INJECT_LOG"))
     LogFd = open(log, O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0600);
-  if (const char *spec = getenv("HANOI_INJECT")) {
+  if (const char *plan = getenv("HANOI_INJECT")) {
     char what[8] = "", how[8] = "";
     unsigned error = 0;
-    if (sscanf(spec, "%7[a-z]:%ld:%7[a-z]:%u", what, &Target, how, &error) >= 3) {
+    if (sscanf(plan, "%7[a-z]:%ld:%7[a-z]:%u", what, &Target, how, &error) >= 3) {
       Error = error;
       if (strcmp(what, "read") == 0) Kind = 'r';
       else if (strcmp(how, "short") == 0) Kind = 's';
