@@ -47,6 +47,12 @@ class Solutions(unittest.TestCase):
             with self.subTest(data=data):
                 self.assertEqual(run(data=data), (0, PROMPT + moves(n), b""))
 
+    def test_input_from_a_regular_file(self):
+        with tempfile.NamedTemporaryFile() as f:
+            f.write(b"3\r\n\r\n")
+            f.flush()
+            self.assertEqual(run(stdin=f.name, stdout="file"), (0, PROMPT + moves(3), b""))
+
     def test_command_line_is_ignored(self):
         self.assertEqual(run(data=b"2\n\n", args=("--help", "7")), (0, PROMPT + moves(2), b""))
 
